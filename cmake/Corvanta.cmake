@@ -1,0 +1,31 @@
+# Project-wide compile settings and the helper that declares a test program.
+
+# Strict IEEE double arithmetic in the written order: no contraction into fused multiply-add.
+add_compile_options(-Wall -Wextra -Wpedantic -ffp-contract=off)
+
+if(WIN32)
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+  # One self-contained executable: libstdc++, libgcc and winpthread linked in.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+elseif(CORVANTA_SANITIZE AND NOT CORVANTA_FUZZ)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# corvanta_add_test(<name> SOURCES ... [LIBS ...] [GUI])
+# GUI tests share the one X display, so they never run at the same time.
+function(corvanta_add_test name)
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  if(WIN32)
+    set(test_name ${name}.wine)
+  else()
+    set(test_name ${name}.native)
+  endif()
+  add_test(NAME ${test_name} COMMAND ${name})
+  set_tests_properties(${test_name} PROPERTIES TIMEOUT 300)
+  if(T_GUI)
+    set_tests_properties(${test_name} PROPERTIES RESOURCE_LOCK display)
+  endif()
+endfunction()

@@ -1,0 +1,1 @@
+int ProbeValue() { return 42; }

@@ -1,0 +1,2 @@
+#include <windows.h>
+int ProbeWin() { return GetSystemMetrics(SM_CXSCREEN); }

@@ -1,0 +1,3 @@
+#include <gtest/gtest.h>
+int ProbeWin();
+TEST(ProbeWin, Screen) { EXPECT_EQ(ProbeWin(), 1024); }
