@@ -27,6 +27,10 @@ corvanta_wine_start() {
   fi
   setsid wineserver -p >/dev/null 2>&1 < /dev/null &
   sleep 0.5
+  # The first program that touches the window system makes Wine start its desktop and services.
+  # Start them here, detached from our output: a test that started them would leave them holding
+  # its output pipe, and ctest would wait for that pipe until the test times out.
+  wine rundll32.exe user32.dll,GetSystemMetrics >/dev/null 2>&1 < /dev/null || true
 }
 
 corvanta_wine_stop() {

@@ -1,1 +1,0 @@
-int ProbeValue() { return 42; }

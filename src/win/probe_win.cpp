@@ -1,2 +1,0 @@
-#include <windows.h>
-int ProbeWin() { return GetSystemMetrics(SM_CXSCREEN); }

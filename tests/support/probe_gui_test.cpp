@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-int ProbeWin();
-TEST(ProbeWin, Screen) { EXPECT_EQ(ProbeWin(), 1024); }

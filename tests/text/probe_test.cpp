@@ -1,3 +1,0 @@
-#include <gtest/gtest.h>
-int ProbeValue();
-TEST(Probe, Works) { EXPECT_EQ(ProbeValue(), 42); }
