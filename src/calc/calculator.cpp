@@ -14,7 +14,9 @@ double ReadNumber(CalculatorBoxes& boxes, CalcBox box) { return ToNumber(boxes.R
 // Both operands of a comparison are read only when it is made, so the second comparison of a rule
 // reads nothing when the first fails.
 bool Matches(CalculatorBoxes& boxes, CalcBox box, CalcBox label) {
-    return TextEquals(boxes.Read(box), boxes.Read(label));
+    // Two reads as call arguments would run in either order.
+    const Text boxText = boxes.Read(box);
+    return TextEquals(boxText, boxes.Read(label));
 }
 
 }  // namespace

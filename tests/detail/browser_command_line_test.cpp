@@ -6,14 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "win/gbk.h"
+#include "win/handles.h"
 
 namespace {
 
@@ -95,17 +92,29 @@ public:
 
     // The fields of the first logged start, waiting for it up to a deadline; empty if none came.
     std::vector<std::string> WaitForStart() const {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (std::chrono::steady_clock::now() < deadline) {
-            std::ifstream in(log_, std::ios::binary);
-            std::string line;
-            if (in && std::getline(in, line) && !in.eof()) return Fields(line);
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        const ULONGLONG deadline = GetTickCount64() + 20000;
+        while (GetTickCount64() < deadline) {
+            const std::string log = ReadLog();
+            const std::size_t end = log.find('\n');
+            if (end != std::string::npos) return Fields(log.substr(0, end));
+            Sleep(20);
         }
         return {};
     }
 
 private:
+    std::string ReadLog() const {
+        const win::UniqueHandle file(CreateFileW(log_.c_str(), GENERIC_READ,
+                                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        std::string content;
+        if (file.get() == INVALID_HANDLE_VALUE) return content;
+        char buffer[4096];
+        DWORD got = 0;
+        while (ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr) && got > 0) content.append(buffer, got);
+        return content;
+    }
+
     static std::vector<std::string> Fields(const std::string& line) {
         std::vector<std::string> fields(1);
         for (std::size_t i = 0; i < line.size(); ++i) {
