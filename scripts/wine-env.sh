@@ -40,3 +40,25 @@ corvanta_wine_stop() {
     wait "$CORVANTA_XVFB_PID" 2>/dev/null || true
   fi
 }
+
+# corvanta_wait_window <title> <seconds>: waits for a top-level window of exactly that title on
+# $DISPLAY and prints its X window id; fails when none has appeared in time.
+corvanta_wait_window() {
+  local title=$1 deadline=$((SECONDS + $2)) id
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    id=$(xwininfo -name "$title" 2>/dev/null | awk '/Window id:/ { print $4; exit }')
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.5
+  done
+  return 1
+}
+
+# corvanta_capture <png> [window id]: saves the window, or the whole screen, as a PNG.
+corvanta_capture() {
+  local png=$1 window=${2:-root}
+  mkdir -p "$(dirname "$png")"
+  import -window "$window" "$png"
+}
