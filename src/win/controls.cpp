@@ -1,0 +1,259 @@
+#include "win/controls.h"
+
+#include <commctrl.h>
+
+#include <cwchar>
+#include <string>
+
+#include "win/dpi.h"
+#include "win/gbk.h"
+#include "win/messages.h"
+#include "win/window_text.h"
+
+namespace win {
+namespace {
+
+constexpr UINT_PTR ForwardSubclassId = 1;
+constexpr UINT_PTR PressSubclassId = 2;
+
+// A group box is the parent of the controls inside it, so their notifications and colour
+// questions reach it first; the window's handlers live on the top-level window.
+LRESULT CALLBACK ForwardToRoot(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR) {
+    switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        if (const HWND root = GetAncestor(hwnd, GA_ROOT); root && root != hwnd)
+            return SendMessageW(root, message, wParam, lParam);
+        break;
+    case WM_ERASEBKGND: {
+        // A group box leaves its inside unpainted; fill it as its parent would.
+        const auto dc = reinterpret_cast<HDC>(wParam);
+        auto brush = reinterpret_cast<HBRUSH>(
+            SendMessageW(GetParent(hwnd), WM_CTLCOLORSTATIC, wParam, reinterpret_cast<LPARAM>(hwnd)));
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, &ForwardToRoot, ForwardSubclassId);
+        break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// A static control reports clicks only on release and only as STN_CLICKED; the program acts on
+// the press itself.
+LRESULT CALLBACK ReportPress(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR) {
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:  // the second press of a quick double click
+        if (const HWND root = GetAncestor(hwnd, GA_ROOT))
+            SendMessageW(root, WM_LABEL_PRESSED, static_cast<WPARAM>(GetDlgCtrlID(hwnd)), 0);
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(hwnd, &ReportPress, PressSubclassId);
+        break;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+struct ClassAndStyle {
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+};
+
+ClassAndStyle StyleOf(const ControlSpec& spec) {
+    const unsigned f = spec.look.flags;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    if (f & flag::GroupStart) style |= WS_GROUP;
+    const bool centred = spec.look.align == Align::Center;
+    switch (spec.kind) {
+    case ControlKind::Label:
+        style |= SS_NOPREFIX;
+        if (f & flag::Wrap) style |= centred ? SS_CENTER : SS_LEFT;
+        else style |= SS_CENTERIMAGE | (centred ? SS_CENTER : SS_LEFTNOWORDWRAP);
+        // Without SS_NOTIFY a static is transparent to the mouse.
+        if (f & flag::ReportsPress) style |= SS_NOTIFY;
+        return {WC_STATICW, style, 0};
+    case ControlKind::Edit:
+        style |= WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL;
+        if (f & flag::ReadOnly) style |= ES_READONLY;
+        return {WC_EDITW, style, WS_EX_CLIENTEDGE};
+    case ControlKind::Button:
+        return {WC_BUTTONW, style | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    case ControlKind::Radio:
+        return {WC_BUTTONW, style | BS_AUTORADIOBUTTON | ((f & flag::GroupStart) ? WS_TABSTOP : 0), 0};
+    case ControlKind::GroupBox:
+        return {WC_BUTTONW, style | BS_GROUPBOX | WS_CLIPCHILDREN, 0};
+    case ControlKind::List:
+        return {WC_LISTVIEWW, style | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_OWNERDATA,
+                WS_EX_CLIENTEDGE};
+    }
+    return {WC_STATICW, style, 0};
+}
+
+bool SameFont(const LOGFONTW& a, const LOGFONTW& b) {
+    return a.lfHeight == b.lfHeight && a.lfWeight == b.lfWeight && a.lfCharSet == b.lfCharSet &&
+           a.lfUnderline == b.lfUnderline && std::wcscmp(a.lfFaceName, b.lfFaceName) == 0;
+}
+
+}  // namespace
+
+LOGFONTW FontFor(const Look& look, int dpi) {
+    LOGFONTW lf{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    // The stock font is made for the system DPI.
+    const int systemDpi = static_cast<int>(GetDpiForSystem());
+    lf.lfHeight = MulDiv(lf.lfHeight, dpi, systemDpi ? systemDpi : DesignDpi);
+    const bool given = look.face || look.fontHeight || look.fontWeight;
+    if (look.fontHeight) lf.lfHeight = -Scale(look.fontHeight, dpi);
+    if (look.fontWeight) lf.lfWeight = look.fontWeight;
+    else if (given) lf.lfWeight = FW_NORMAL;
+    if (look.face) {
+        const std::wstring face = WideFromGbk(look.face);
+        std::wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
+        lf.lfFaceName[LF_FACESIZE - 1] = L'\0';
+    }
+    if (look.charset >= 0) lf.lfCharSet = static_cast<BYTE>(look.charset);
+    else if (given) lf.lfCharSet = GB2312_CHARSET;
+    lf.lfUnderline = (look.flags & flag::Underline) ? TRUE : FALSE;
+    return lf;
+}
+
+bool ControlSet::Create(HWND window, std::span<const ControlSpec> specs, int dpi) {
+    specs_ = specs;
+    dpi_ = dpi;
+    entries_.assign(specs.size(), Entry{});
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+    bool all = true;
+    for (size_t i = 0; i < specs.size(); ++i) {
+        const ControlSpec& spec = specs[i];
+        Entry& entry = entries_[i];
+        entry.design = {spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
+        const int parentIndex = spec.parent ? IndexOf(spec.parent) : -1;
+        const HWND parent = parentIndex >= 0 ? entries_[static_cast<size_t>(parentIndex)].hwnd : window;
+        const auto [className, style, exStyle] = StyleOf(spec);
+        entry.hwnd = CreateWindowExW(exStyle, className, WideFromGbk(spec.text ? spec.text : "").c_str(),
+                                     style, Scale(spec.x, dpi), Scale(spec.y, dpi),
+                                     Scale(spec.width, dpi), Scale(spec.height, dpi), parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                     instance, nullptr);
+        if (!entry.hwnd) {
+            all = false;
+            continue;
+        }
+        // A later row of the table lies above an earlier one where they overlap (a label over a
+        // group box's area, an edit box over the end of its label).
+        SetWindowPos(entry.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        entry.font = FontOf(spec.look);
+        SendMessageW(entry.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(entry.font), FALSE);
+        switch (spec.kind) {
+        case ControlKind::GroupBox:
+            SetWindowSubclass(entry.hwnd, &ForwardToRoot, ForwardSubclassId, 0);
+            break;
+        case ControlKind::Edit:
+            SendMessageW(entry.hwnd, EM_SETLIMITTEXT, 0, 0);  // 0: no limit
+            break;
+        case ControlKind::Radio:
+            if (spec.look.flags & flag::Checked) SendMessageW(entry.hwnd, BM_SETCHECK, BST_CHECKED, 0);
+            break;
+        case ControlKind::Label:
+            if (spec.look.flags & flag::ReportsPress)
+                SetWindowSubclass(entry.hwnd, &ReportPress, PressSubclassId, 0);
+            break;
+        default:
+            break;
+        }
+    }
+    return all;
+}
+
+int ControlSet::IndexOf(int id) const {
+    for (size_t i = 0; i < specs_.size(); ++i)
+        if (specs_[i].id == id) return static_cast<int>(i);
+    return -1;
+}
+
+const ControlSpec* ControlSet::Spec(int id) const {
+    const int i = IndexOf(id);
+    return i < 0 ? nullptr : &specs_[static_cast<size_t>(i)];
+}
+
+HWND ControlSet::Get(int id) const {
+    const int i = IndexOf(id);
+    return i < 0 || static_cast<size_t>(i) >= entries_.size() ? nullptr : entries_[static_cast<size_t>(i)].hwnd;
+}
+
+RECT ControlSet::DesignRect(int id) const {
+    const int i = IndexOf(id);
+    return i < 0 || static_cast<size_t>(i) >= entries_.size() ? RECT{} : entries_[static_cast<size_t>(i)].design;
+}
+
+void ControlSet::Move(int id, RECT designRect) {
+    const int i = IndexOf(id);
+    if (i < 0 || static_cast<size_t>(i) >= entries_.size()) return;
+    entries_[static_cast<size_t>(i)].design = designRect;
+    Place(static_cast<size_t>(i));
+}
+
+void ControlSet::Place(size_t index) {
+    const Entry& e = entries_[index];
+    if (!e.hwnd) return;
+    SetWindowPos(e.hwnd, nullptr, Scale(e.design.left, dpi_), Scale(e.design.top, dpi_),
+                 Scale(e.design.right - e.design.left, dpi_), Scale(e.design.bottom - e.design.top, dpi_),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HFONT ControlSet::FontOf(const Look& look) {
+    const LOGFONTW lf = FontFor(look, dpi_);
+    for (const auto& [known, font] : fonts_)
+        if (SameFont(known, lf)) return font.get();
+    fonts_.emplace_back(lf, UniqueFont(CreateFontIndirectW(&lf)));
+    return fonts_.back().second.get();
+}
+
+void ControlSet::SetDpi(int dpi) {
+    dpi_ = dpi;
+    // The old fonts stay alive until every control has been given its new one.
+    auto old = std::move(fonts_);
+    fonts_.clear();
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        Entry& e = entries_[i];
+        if (!e.hwnd) continue;
+        e.font = FontOf(specs_[i].look);
+        SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(e.font), TRUE);
+        Place(i);
+    }
+}
+
+HBRUSH ControlSet::ColorStatic(HDC dc, HWND control) {
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (entries_[i].hwnd != control) continue;
+        const Look& look = specs_[i].look;
+        if (look.textColor == NoColor && look.backColor == NoColor) return nullptr;
+        SetTextColor(dc, look.textColor != NoColor ? look.textColor : GetSysColor(COLOR_WINDOWTEXT));
+        if (look.backColor == NoColor) {
+            SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+            return GetSysColorBrush(COLOR_BTNFACE);
+        }
+        SetBkColor(dc, look.backColor);
+        for (const auto& [color, brush] : brushes_)
+            if (color == look.backColor) return brush.get();
+        brushes_.emplace_back(look.backColor, UniqueBrush(CreateSolidBrush(look.backColor)));
+        return brushes_.back().second.get();
+    }
+    return nullptr;
+}
+
+}  // namespace win

@@ -1,0 +1,12 @@
+// The program's private window messages, in one place so no two share a number.
+#pragma once
+
+#include <windows.h>
+
+namespace win {
+
+// Sent to the top-level window when a label that asks for it is pressed with the left mouse
+// button. wParam: the label's control ID.
+inline constexpr UINT WM_LABEL_PRESSED = WM_APP + 1;
+
+}  // namespace win
