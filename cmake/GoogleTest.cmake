@@ -14,3 +14,9 @@ if(NOT TARGET GTest::gtest)
   add_library(GTest::gtest ALIAS gtest)
   add_library(GTest::gtest_main ALIAS gtest_main)
 endif()
+# GoogleTest's sources pull in characters that GBK lacks (the micro sign of <chrono>), so they
+# keep the compiler's default narrow character set.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  target_compile_options(gtest PRIVATE -fexec-charset=UTF-8)
+  target_compile_options(gtest_main PRIVATE -fexec-charset=UTF-8)
+endif()
