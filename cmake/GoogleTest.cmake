@@ -4,12 +4,6 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
 add_subdirectory(${CORVANTA_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
-# GoogleTest's sources include <chrono>, whose C++20 unit suffixes hold a character that GBK
-# lacks; its own literals need no GBK, so it keeps the compiler's default execution charset.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-  target_compile_options(gtest PRIVATE -fexec-charset=UTF-8)
-  target_compile_options(gtest_main PRIVATE -fexec-charset=UTF-8)
-endif()
 if(NOT TARGET GTest::gtest)
   add_library(GTest::gtest ALIAS gtest)
   add_library(GTest::gtest_main ALIAS gtest_main)
