@@ -1,0 +1,3 @@
+#pragma once
+// For tests: how many times FetchText has created its shared client context (expected: once).
+int FetchClientContextCreations();
