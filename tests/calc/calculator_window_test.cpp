@@ -4,6 +4,8 @@
 #include <string>
 
 #include "panel_fixture.h"
+#include "support/gui_input.h"
+#include "support/gui_pump.h"
 #include "win/window_text.h"
 
 using namespace main_window;
@@ -19,8 +21,8 @@ protected:
     // A real click; returns once the click has been handled (the result label was rewritten).
     bool RealClick(ControlId button) {
         window_.SetControlText(Label12, "pending");
-        panel_testing::LeftClickAt(panel_testing::CentreOf(window_.Control(button)));
-        return panel_testing::PumpUntil([&] { return Text_(Label12) != "pending"; });
+        gui::ClickAt(panel_testing::CentreOf(window_.Control(button)));
+        return gui::PumpUntil([&] { return Text_(Label12) != "pending"; });
     }
     Text Text_(ControlId id) const { return window_.ControlText(id); }
 
@@ -137,11 +139,11 @@ TEST_F(CalculatorWindowTest, SideBStakeCannotBeTyped) {
     // Real keys: one into side B's box, then one into A's stake. Input is handled in order, so
     // once the stake has taken its key, side B's box has had its own.
     const Text stakeBefore = Text_(Edit6);
-    panel_testing::LeftClickAt(panel_testing::CentreOf(stakeB));
-    panel_testing::PressKey('7');
-    panel_testing::LeftClickAt(panel_testing::CentreOf(window_.Control(Edit5)));
-    panel_testing::PressKey('8');
-    ASSERT_TRUE(panel_testing::PumpUntil([&] { return Text_(Edit5).find('8') != Text::npos; }));
+    gui::ClickAt(panel_testing::CentreOf(stakeB));
+    gui::PressKey('7');
+    gui::ClickAt(panel_testing::CentreOf(window_.Control(Edit5)));
+    gui::PressKey('8');
+    ASSERT_TRUE(gui::PumpUntil([&] { return Text_(Edit5).find('8') != Text::npos; }));
     EXPECT_EQ(Text_(Edit6), stakeBefore);
     // WM_CHAR straight to the box: refused as well.
     SendMessageW(stakeB, WM_CHAR, L'5', 0);

@@ -10,13 +10,14 @@
 
 #include "app/globals.h"
 #include "panel_fixture.h"
+#include "support/gui_input.h"
+#include "support/gui_pump.h"
 #include "scripted_server.h"
 #include "test_server_base.h"
 #include "win/window_text.h"
 
 using namespace main_window;
-using panel_testing::LeftClickAt;
-using panel_testing::PumpUntil;
+using gui::PumpUntil;
 using panel_testing::RowPoint;
 using testing_support::Http;
 using testing_support::ScriptedServer;
@@ -76,7 +77,7 @@ protected:
     // A real left click; returns once the click has gone through the panel's hook.
     bool ClickAt(POINT screen) {
         const int before = window_.Fills();
-        LeftClickAt(screen);
+        gui::ClickAt(screen);
         return PumpUntil([&] { return window_.Fills() > before; });
     }
     bool ClickRow(int row, int xOffset = 0) {
@@ -334,7 +335,7 @@ TEST_F(DetailPanelTest, OnlyALeftClickFills) {
     const std::vector<Text> shown = PanelTexts();
 
     // The arrow key moves the selection; the panel stays as it is.
-    panel_testing::PressKey(VK_DOWN);
+    gui::PressKey(VK_DOWN);
     ASSERT_TRUE(PumpUntil([&] { return window_.List().SelectedIndex() == 1; }));
     EXPECT_EQ(window_.Fills(), 1);
     EXPECT_EQ(PanelTexts(), shown);
@@ -353,7 +354,7 @@ TEST_F(DetailPanelTest, PressingAHandicapLabelShowsItsNote) {
     Serve({Http(200, LinkMap)});
     ShowRecords({Record1});
     const auto press = [&](ControlId label, size_t count) {
-        LeftClickAt(panel_testing::CentreOf(window_.Control(label)));
+        gui::ClickAt(panel_testing::CentreOf(window_.Control(label)));
         return PumpUntil([&] { return notices_.Seen().size() == count; });
     };
     globals::HandicapNote1.clear();

@@ -1,7 +1,5 @@
 #include "panel_fixture.h"
 
-#include <chrono>
-
 #include "win/window_text.h"
 
 #include <commctrl.h>
@@ -16,41 +14,12 @@ bool PanelWindow::CreateForTest() {
     return true;
 }
 
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    for (;;) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        if (done()) return true;
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
-namespace {
-
-void SendMouse(POINT screen, DWORD down, DWORD up) {
+void RightClickAt(POINT screen) {
     SetCursorPos(screen.x, screen.y);
     INPUT input[2] = {};
     input[0].type = input[1].type = INPUT_MOUSE;
-    input[0].mi.dwFlags = down;
-    input[1].mi.dwFlags = up;
-    SendInput(2, input, sizeof(INPUT));
-}
-
-}  // namespace
-
-void LeftClickAt(POINT screen) { SendMouse(screen, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
-void RightClickAt(POINT screen) { SendMouse(screen, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
-
-void PressKey(WORD virtualKey) {
-    INPUT input[2] = {};
-    input[0].type = input[1].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = input[1].ki.wVk = virtualKey;
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    input[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    input[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
     SendInput(2, input, sizeof(INPUT));
 }
 

@@ -35,13 +35,9 @@ private:
     int fills_ = 0;
 };
 
-// Dispatches this thread's messages until done() holds or timeoutMs has passed.
-bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
-
-// Real input through SendInput, at a point in screen coordinates.
-void LeftClickAt(POINT screen);
+// A real right click through SendInput, at a point in screen coordinates (the left click and
+// keys come from the shared GUI test support).
 void RightClickAt(POINT screen);
-void PressKey(WORD virtualKey);
 
 // The centre of a row (0-based) in screen coordinates; xOffset moves right from the centre,
 // so two clicks on one row need not make a double click.
