@@ -3,7 +3,7 @@
 #include "app/main_window.h"
 
 void MainWindow::ArmBrowserDrop() {}
-void MainWindow::OnRefreshTick() {}
+void MainWindow::OnRefreshTick() { refresh_.OnTick(); }
 void MainWindow::OnListClick() {}
 void MainWindow::OnComputeClick() {}
 void MainWindow::OnFlipClick() {}
