@@ -14,11 +14,6 @@ Text HandicapNote1;
 Text HandicapNote2;
 Text BrowserPath;
 
-Text FeedText;
-std::vector<Text> RecordList;
-int RecordIndex = 0;
-int CurrentRow = 0;
-
 }  // namespace globals
 
 namespace {
@@ -43,6 +38,4 @@ void ReleaseGlobals() {
     Release(HandicapNote1);
     Release(HandicapNote2);
     Release(BrowserPath);
-    Release(FeedText);
-    Release(RecordList);
 }

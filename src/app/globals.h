@@ -1,5 +1,7 @@
 // The program's global state. Each text owns its value; storing a new one releases the old.
-// The refresh's four entries belong to the refresh worker alone.
+// The refresh's FeedText, RecordList, RecordIndex and CurrentRow are not here: they live in the
+// refresh's own state (FeedState, feed/feed_rows.h), owned jointly with its worker and released
+// when the last of the two lets go, so a worker still fetching at exit never loses them.
 #pragma once
 
 #include <vector>
@@ -17,11 +19,6 @@ extern Text SecondLinkUrl;
 extern Text HandicapNote1;
 extern Text HandicapNote2;
 extern Text BrowserPath;
-
-extern Text FeedText;
-extern std::vector<Text> RecordList;
-extern int RecordIndex;  // 1-based
-extern int CurrentRow;
 
 }  // namespace globals
 

@@ -133,6 +133,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == RefreshTimerId) OnRefreshTick();
         return 0;
+    case win::WM_FEED_ROWS_READY:
+        refresh_.ApplyReadyRows(list_);
+        return 0;
+    case WM_DESTROY:
+        // A worker still fetching must not post to a window that is going.
+        refresh_.WindowGone();
+        return Default(message, wParam, lParam);
     case win::WM_LABEL_PRESSED:
         if (wParam == Label9) OnHandicapLabelPressed(SideA);
         else if (wParam == Label10) OnHandicapLabelPressed(SideB);
@@ -149,6 +156,7 @@ LRESULT MainWindow::OnCreate() {
     const int dpi = win::DpiOf(Handle());
     if (!controls_.Create(Handle(), main_window::Controls(), dpi)) return -1;
     list_.Attach(Control(List1), dpi);
+    refresh_.Attach(Handle(), win::WM_FEED_ROWS_READY);
     return 0;
 }
 
@@ -162,7 +170,11 @@ void MainWindow::OnCommand(int id, int code, HWND from) {
         }
         return;
     }
-    if (controls_.OnCommand(id, code) || code != BN_CLICKED) return;
+    if (controls_.OnCommand(id, code)) {
+        if (id >= Radio1 && id <= Radio7) OnFilterClicked();
+        return;
+    }
+    if (code != BN_CLICKED) return;
     switch (id) {
     case Button5: GrowBy(ResizeStep); break;
     case Button6: GrowBy(-ResizeStep); break;
@@ -171,6 +183,13 @@ void MainWindow::OnCommand(int id, int code, HWND from) {
     case Button2: OnNavClick(SideA); break;
     case Button3: OnNavClick(SideB); break;
     }
+}
+
+// The next refresh filters by the button checked now; the rows shown stay until then.
+void MainWindow::OnFilterClicked() {
+    for (int id = Radio1; id <= Radio7; ++id)
+        if (SendMessageW(Control(static_cast<ControlId>(id)), BM_GETCHECK, 0, 0) == BST_CHECKED)
+            refresh_.SetFilter(id - Radio1);
 }
 
 LRESULT MainWindow::OnNotify(const NMHDR& header) {

@@ -6,6 +6,7 @@
 
 #include "app/main_window_layout.h"
 #include "feed/list_view.h"
+#include "feed/refresh.h"
 #include "text/text.h"
 #include "win/controls.h"
 #include "win/window.h"
@@ -28,6 +29,7 @@ public:
     void SetControlText(main_window::ControlId id, const Text& text);
     const win::ControlSet& ControlTable() const { return controls_; }
     OpportunityList& List() { return list_; }
+    FeedRefresh& Refresh() { return refresh_; }
 
     // Keeps the window above every window that is not itself always on top; changes nothing
     // else (no activation, no move).
@@ -62,7 +64,9 @@ private:
     LRESULT OnMeasureItem(MEASUREITEMSTRUCT& item);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void RunWindowCreatedSteps();
+    void OnFilterClicked();
 
     win::ControlSet controls_;
     OpportunityList list_;
+    FeedRefresh refresh_;  // after list_: no rows are handed to a list that has gone
 };

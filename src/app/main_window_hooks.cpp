@@ -5,7 +5,7 @@
 #include "detail/detail_panel.h"
 
 void MainWindow::ArmBrowserDrop() {}
-void MainWindow::OnRefreshTick() {}
+void MainWindow::OnRefreshTick() { refresh_.OnTick(); }
 void MainWindow::OnListClick() { FillDetailPanel(*this); }
 void MainWindow::OnComputeClick() { ComputeProfit(*this); }
 void MainWindow::OnFlipClick() { FlipOdds(*this); }
