@@ -50,6 +50,8 @@ std::vector<AnswerCase> AnswerCases() {
         {"Content-Length smaller than the body", ts::Http(200, "Content-Length: 4\r\n", "abcdefgh"),
          "abcdefgh"},
         {"Content-Length larger than the body", ts::Http(200, "Content-Length: 20\r\n", "abcdefgh"), ""},
+        {"60 KB with Content-Length, read whole", ts::Http(200, std::string(60000, 'f')),
+         std::string(60000, 'f')},
         {"404 with an HTML page", ts::Http(404, Page404), Page404},
         {"500 with an HTML page", ts::Http(500, Page500), Page500},
         {"zero byte in the body", ts::Http(200, std::string("abc\0def", 7)), "abc"},

@@ -16,7 +16,10 @@ Behaviour Http(int status, std::string headers, std::string body) {
 }
 
 Behaviour Http(int status, std::string body) {
-    return Http(status, "Content-Length: " + std::to_string(body.size()) + "\r\n", std::move(body));
+    // The header is built before the body is moved into the call: the order in which
+    // arguments are evaluated is unspecified.
+    std::string length = "Content-Length: " + std::to_string(body.size()) + "\r\n";
+    return Http(status, std::move(length), std::move(body));
 }
 
 Behaviour ResetAfter(std::string bytes) {
