@@ -2,13 +2,19 @@
 // until its part is built.
 #include "app/main_window.h"
 
-void MainWindow::ArmBrowserDrop() {}
+#include "app/globals.h"
+#include "detail/bookmaker_navigation.h"
+#include "help/help_menu.h"
+
+void MainWindow::ArmBrowserDrop() { ::ArmBrowserDrop(Handle()); }
 void MainWindow::OnRefreshTick() {}
 void MainWindow::OnListClick() {}
 void MainWindow::OnComputeClick() {}
 void MainWindow::OnFlipClick() {}
-void MainWindow::OnNavClick(int) {}
+void MainWindow::OnNavClick(int side) {
+    OpenBookmakerPage(*this, side == SideA ? globals::FirstLinkUrl : globals::SecondLinkUrl);
+}
 void MainWindow::OnHandicapLabelPressed(int) {}
-void MainWindow::OnGuideMenu() {}
-void MainWindow::OnHandicapNotesMenu() {}
-void MainWindow::OnUpdateMenu() {}
+void MainWindow::OnGuideMenu() { ShowSiteGuide(*this); }
+void MainWindow::OnHandicapNotesMenu() { ShowHandicapNotes(*this); }
+void MainWindow::OnUpdateMenu() { OpenUpdatePage(); }
