@@ -148,17 +148,23 @@ private:
     bool released_ = false;
 };
 
-long Drag(POINT target, CLIPFORMAT format, HGLOBAL data) {
+long Drag(POINT from, POINT to, CLIPFORMAT format, HGLOBAL data) {
     if (!data) return -1;
     OneFormatData object(format, data);
-    MovingSource source(target);
-    // The drag starts from the top-left corner of the screen, where no window of the test lies.
-    const POINT start{2, 2};
-    SendMouse(MOUSEEVENTF_MOVE, start);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, start);
+    MovingSource source(to);
+    SendMouse(MOUSEEVENTF_MOVE, from);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    // The drag reads this thread's button state, which changes only as the press is taken from
+    // the queue.
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    MSG msg;
+    while (GetKeyState(VK_LBUTTON) >= 0 && GetTickCount64() < deadline) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        if (GetKeyState(VK_LBUTTON) >= 0) Sleep(5);
+    }
     DWORD effect = DROPEFFECT_NONE;
     const HRESULT hr = DoDragDrop(&object, &source, DROPEFFECT_COPY | DROPEFFECT_LINK | DROPEFFECT_MOVE, &effect);
-    if (GetAsyncKeyState(VK_LBUTTON) & 0x8000) SendMouse(MOUSEEVENTF_LEFTUP, target);
+    if (GetAsyncKeyState(VK_LBUTTON) & 0x8000) SendMouse(MOUSEEVENTF_LEFTUP, to);
     if (hr == DRAGDROP_S_DROP) return static_cast<long>(effect);
     if (hr == DRAGDROP_S_CANCEL) return DROPEFFECT_NONE;
     return -1;
@@ -166,12 +172,12 @@ long Drag(POINT target, CLIPFORMAT format, HGLOBAL data) {
 
 }  // namespace
 
-long DragFilesTo(POINT screenPoint, const std::vector<std::wstring>& paths) {
-    return Drag(screenPoint, CF_HDROP, FileListGlobal(paths));
+long DragFilesTo(POINT from, POINT to, const std::vector<std::wstring>& paths) {
+    return Drag(from, to, CF_HDROP, FileListGlobal(paths));
 }
 
-long DragTextTo(POINT screenPoint, const std::wstring& text) {
-    return Drag(screenPoint, CF_UNICODETEXT, TextGlobal(text));
+long DragTextTo(POINT from, POINT to, const std::wstring& text) {
+    return Drag(from, to, CF_UNICODETEXT, TextGlobal(text));
 }
 
 POINT CentreOf(HWND window) {

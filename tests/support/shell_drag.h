@@ -9,10 +9,11 @@
 
 namespace testing_support {
 
-// The effect the drop ended with (DROPEFFECT_NONE when it was refused), or -1 when the drag did
-// not complete.
-long DragFilesTo(POINT screenPoint, const std::vector<std::wstring>& paths);
-long DragTextTo(POINT screenPoint, const std::wstring& text);
+// The drag starts with a press at from, which must lie on a window of this thread where a press
+// does nothing, and ends with the release at to (screen points). Returns the effect the drop
+// ended with (DROPEFFECT_NONE when it was refused), or -1 when the drag did not complete.
+long DragFilesTo(POINT from, POINT to, const std::vector<std::wstring>& paths);
+long DragTextTo(POINT from, POINT to, const std::wstring& text);
 
 // The screen point at the centre of a window.
 POINT CentreOf(HWND window);
