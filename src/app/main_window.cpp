@@ -167,7 +167,7 @@ void MainWindow::OnCommand(int id, int code, HWND from) {
         }
         return;
     }
-    if (code != BN_CLICKED) return;
+    if (controls_.OnCommand(id, code) || code != BN_CLICKED) return;
     switch (id) {
     case Button5: GrowBy(ResizeStep); break;
     case Button6: GrowBy(-ResizeStep); break;

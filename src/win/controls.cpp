@@ -93,7 +93,8 @@ ClassAndStyle StyleOf(const ControlSpec& spec) {
     case ControlKind::Button:
         return {WC_BUTTONW, style | WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::Radio:
-        return {WC_BUTTONW, style | BS_AUTORADIOBUTTON | ((f & flag::GroupStart) ? WS_TABSTOP : 0), 0};
+        // Checked by ControlSet, by table order: the automatic kind groups by stacking order.
+        return {WC_BUTTONW, style | BS_RADIOBUTTON | ((f & flag::GroupStart) ? WS_TABSTOP : 0), 0};
     case ControlKind::GroupBox:
         return {WC_BUTTONW, style | BS_GROUPBOX | WS_CLIPCHILDREN, 0};
     case ControlKind::List:
@@ -153,9 +154,6 @@ bool ControlSet::Create(HWND window, std::span<const ControlSpec> specs, int dpi
             all = false;
             continue;
         }
-        // A later row of the table lies above an earlier one where they overlap (a label over a
-        // group box's area, an edit box over the end of its label).
-        SetWindowPos(entry.hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         entry.font = FontOf(spec.look);
         SendMessageW(entry.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(entry.font), FALSE);
         switch (spec.kind) {
@@ -176,7 +174,30 @@ bool ControlSet::Create(HWND window, std::span<const ControlSpec> specs, int dpi
             break;
         }
     }
+    Stack();
     return all;
+}
+
+// Where controls overlap, what the user types into or clicks lies on top, labels come next and
+// group boxes lie beneath whatever is drawn over their area (an edit box over the end of its
+// label, a label over a group box). Within a rank a later row lies on top of an earlier one, so
+// a radio button's circle is not covered by the blank end of the one before it.
+void ControlSet::Stack() {
+    auto rank = [](ControlKind kind) {
+        return kind == ControlKind::GroupBox ? 2 : kind == ControlKind::Label ? 1 : 0;
+    };
+    std::vector<int> parents{0};
+    for (const ControlSpec& spec : specs_)
+        if (spec.kind == ControlKind::GroupBox) parents.push_back(spec.id);
+    for (int parent : parents) {
+        HWND above = HWND_TOP;
+        for (int r = 0; r <= 2; ++r)
+            for (size_t i = specs_.size(); i-- > 0;) {
+                if (specs_[i].parent != parent || rank(specs_[i].kind) != r || !entries_[i].hwnd) continue;
+                SetWindowPos(entries_[i].hwnd, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+                above = entries_[i].hwnd;
+            }
+    }
 }
 
 int ControlSet::IndexOf(int id) const {
@@ -235,6 +256,22 @@ void ControlSet::SetDpi(int dpi) {
         SendMessageW(e.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(e.font), TRUE);
         Place(i);
     }
+}
+
+bool ControlSet::OnCommand(int id, int code) {
+    const int index = IndexOf(id);
+    if (index < 0 || specs_[static_cast<size_t>(index)].kind != ControlKind::Radio || code != BN_CLICKED)
+        return false;
+    // The group: the run of radio buttons in the table from the one that starts it.
+    auto inGroup = [&](int i) {
+        return i >= 0 && static_cast<size_t>(i) < specs_.size() && specs_[static_cast<size_t>(i)].kind == ControlKind::Radio;
+    };
+    int first = index;
+    while (!(specs_[static_cast<size_t>(first)].look.flags & flag::GroupStart) && inGroup(first - 1)) --first;
+    for (int i = first; inGroup(i) && (i == first || !(specs_[static_cast<size_t>(i)].look.flags & flag::GroupStart)); ++i)
+        if (const HWND h = entries_[static_cast<size_t>(i)].hwnd)
+            SendMessageW(h, BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+    return true;
 }
 
 HBRUSH ControlSet::ColorStatic(HDC dc, HWND control) {

@@ -70,6 +70,10 @@ public:
     void SetDpi(int dpi);
     int Dpi() const { return dpi_; }
 
+    // For the window's WM_COMMAND: a click on a radio button checks it and unchecks the rest of
+    // its group. Returns true when the command was such a click.
+    bool OnCommand(int id, int code);
+
     // The answer to WM_CTLCOLORSTATIC for a control with a colour of its own; nullptr when the
     // control has none and the default answer applies.
     HBRUSH ColorStatic(HDC dc, HWND control);
@@ -81,6 +85,7 @@ private:
         HFONT font = nullptr;  // owned by fonts_
     };
     int IndexOf(int id) const;
+    void Stack();
     HFONT FontOf(const Look& look);
     void Place(size_t index);
 
