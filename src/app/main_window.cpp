@@ -97,7 +97,12 @@ void MainWindow::SetAlwaysOnTop(bool on) {
 }
 
 void MainWindow::ShowNotice(const Text& text, const Text& title) {
+    ShowNoticeFrom([&text] { return text; }, title);
+}
+
+void MainWindow::ShowNoticeFrom(const std::function<Text()>& makeText, const Text& title) {
     SetAlwaysOnTop(false);
+    const Text text = makeText();
     // No owner and task-modal: every window of the program is disabled while it is shown.
     MessageBoxW(nullptr, WideFromGbk(text).c_str(), WideFromGbk(title).c_str(), MB_OK | MB_TASKMODAL);
     SetAlwaysOnTop(true);

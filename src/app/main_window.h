@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "app/main_window_layout.h"
 #include "feed/list_view.h"
 #include "feed/refresh.h"
@@ -37,6 +39,9 @@ public:
     // Every message box of the program goes through here: the window steps out of the
     // always-on-top layer so the task-modal box can stand in front of it.
     void ShowNotice(const Text& text, const Text& title);
+    // The same, with a text that is only worked out once the window is out of that layer (a
+    // fetch that holds the window thread).
+    void ShowNoticeFrom(const std::function<Text()>& makeText, const Text& title);
 
     // "+" and "-": window and list taller by designPixels, the calculator moved down as much.
     void GrowBy(int designPixels);

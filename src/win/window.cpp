@@ -23,7 +23,8 @@ int Window::LiveTopLevelWindows() { return liveTopLevel; }
 void Window::QuitWhenLastWindowCloses(bool on) { quitWhenLastCloses = on; }
 
 bool Window::IsProgramWindow(HWND window) {
-    return window && GetWindowLongPtrW(window, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&Procedure);
+    // The class's procedure, not the window's: a subclassed window of ours is still ours.
+    return window && GetClassLongPtrW(window, GCLP_WNDPROC) == reinterpret_cast<ULONG_PTR>(&Procedure);
 }
 
 bool Window::RegisterWindowClass(WNDCLASSEXW wc) {
