@@ -73,12 +73,12 @@ struct ClassAndStyle {
     DWORD exStyle;
 };
 
-ClassAndStyle StyleOf(const ControlSpec& spec) {
-    const unsigned f = spec.look.flags;
+ClassAndStyle StyleOf(const ControlSpec& row) {
+    const unsigned f = row.look.flags;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
     if (f & flag::GroupStart) style |= WS_GROUP;
-    const bool centred = spec.look.align == Align::Center;
-    switch (spec.kind) {
+    const bool centred = row.look.align == Align::Center;
+    switch (row.kind) {
     case ControlKind::Label:
         style |= SS_NOPREFIX;
         if (f & flag::Wrap) style |= centred ? SS_CENTER : SS_LEFT;
@@ -132,31 +132,31 @@ LOGFONTW FontFor(const Look& look, int dpi) {
     return lf;
 }
 
-bool ControlSet::Create(HWND window, std::span<const ControlSpec> specs, int dpi) {
-    specs_ = specs;
+bool ControlSet::Create(HWND window, std::span<const ControlSpec> rows, int dpi) {
+    specs_ = rows;
     dpi_ = dpi;
-    entries_.assign(specs.size(), Entry{});
+    entries_.assign(rows.size(), Entry{});
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
     bool all = true;
-    for (size_t i = 0; i < specs.size(); ++i) {
-        const ControlSpec& spec = specs[i];
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const ControlSpec& row = rows[i];
         Entry& entry = entries_[i];
-        entry.design = {spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
-        const int parentIndex = spec.parent ? IndexOf(spec.parent) : -1;
+        entry.design = {row.x, row.y, row.x + row.width, row.y + row.height};
+        const int parentIndex = row.parent ? IndexOf(row.parent) : -1;
         const HWND parent = parentIndex >= 0 ? entries_[static_cast<size_t>(parentIndex)].hwnd : window;
-        const auto [className, style, exStyle] = StyleOf(spec);
-        entry.hwnd = CreateWindowExW(exStyle, className, WideFromGbk(spec.text ? spec.text : "").c_str(),
-                                     style, Scale(spec.x, dpi), Scale(spec.y, dpi),
-                                     Scale(spec.width, dpi), Scale(spec.height, dpi), parent,
-                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+        const auto [className, style, exStyle] = StyleOf(row);
+        entry.hwnd = CreateWindowExW(exStyle, className, WideFromGbk(row.text ? row.text : "").c_str(),
+                                     style, Scale(row.x, dpi), Scale(row.y, dpi),
+                                     Scale(row.width, dpi), Scale(row.height, dpi), parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)),
                                      instance, nullptr);
         if (!entry.hwnd) {
             all = false;
             continue;
         }
-        entry.font = FontOf(spec.look);
+        entry.font = FontOf(row.look);
         SendMessageW(entry.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(entry.font), FALSE);
-        switch (spec.kind) {
+        switch (row.kind) {
         case ControlKind::GroupBox:
             SetWindowSubclass(entry.hwnd, &ForwardToRoot, ForwardSubclassId, 0);
             break;
@@ -164,10 +164,10 @@ bool ControlSet::Create(HWND window, std::span<const ControlSpec> specs, int dpi
             SendMessageW(entry.hwnd, EM_SETLIMITTEXT, 0, 0);  // 0: no limit
             break;
         case ControlKind::Radio:
-            if (spec.look.flags & flag::Checked) SendMessageW(entry.hwnd, BM_SETCHECK, BST_CHECKED, 0);
+            if (row.look.flags & flag::Checked) SendMessageW(entry.hwnd, BM_SETCHECK, BST_CHECKED, 0);
             break;
         case ControlKind::Label:
-            if (spec.look.flags & flag::ReportsPress)
+            if (row.look.flags & flag::ReportsPress)
                 SetWindowSubclass(entry.hwnd, &ReportPress, PressSubclassId, 0);
             break;
         default:
@@ -187,8 +187,8 @@ void ControlSet::Stack() {
         return kind == ControlKind::GroupBox ? 2 : kind == ControlKind::Label ? 1 : 0;
     };
     std::vector<int> parents{0};
-    for (const ControlSpec& spec : specs_)
-        if (spec.kind == ControlKind::GroupBox) parents.push_back(spec.id);
+    for (const ControlSpec& row : specs_)
+        if (row.kind == ControlKind::GroupBox) parents.push_back(row.id);
     for (int parent : parents) {
         HWND above = HWND_TOP;
         for (int r = 0; r <= 2; ++r)

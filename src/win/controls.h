@@ -56,7 +56,7 @@ class ControlSet {
 public:
     // Creates every control of the table, in order, as children of window (or of their group
     // box). Returns false when any control could not be created; the others still exist.
-    bool Create(HWND window, std::span<const ControlSpec> specs, int dpi);
+    bool Create(HWND window, std::span<const ControlSpec> rows, int dpi);
 
     std::span<const ControlSpec> Specs() const { return specs_; }
     const ControlSpec* Spec(int id) const;

@@ -73,7 +73,7 @@ protected:
     HWND Ctl(ControlId id) { return window->Control(id); }
     std::vector<RECT> AllRects() {
         std::vector<RECT> rects;
-        for (const auto& spec : window->ControlTable().Specs()) rects.push_back(gui::RectInParent(Ctl(ControlId(spec.id))));
+        for (const auto& row : window->ControlTable().Specs()) rects.push_back(gui::RectInParent(Ctl(ControlId(row.id))));
         return rects;
     }
     void Click(ControlId id, const char* expectedEvent) {
@@ -87,17 +87,17 @@ protected:
 };
 
 TEST_F(MainWindowTest, EveryControlSitsInItsParentWithItsText) {
-    const auto specs = window->ControlTable().Specs();
-    EXPECT_EQ(specs.size(), 48u);
-    for (const auto& spec : specs) {
-        SCOPED_TRACE(spec.name);
-        const HWND h = Ctl(ControlId(spec.id));
+    const auto rows = window->ControlTable().Specs();
+    EXPECT_EQ(rows.size(), 48u);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const HWND h = Ctl(ControlId(row.id));
         ASSERT_TRUE(h);
-        EXPECT_EQ(GetParent(h), spec.parent ? Ctl(ControlId(spec.parent)) : Main());
-        const RECT expected{spec.x, spec.y, spec.x + spec.width, spec.y + spec.height};
+        EXPECT_EQ(GetParent(h), row.parent ? Ctl(ControlId(row.parent)) : Main());
+        const RECT expected{row.x, row.y, row.x + row.width, row.y + row.height};
         const RECT actual = gui::RectInParent(h);
         EXPECT_TRUE(SameRect(actual, expected)) << Show(actual) << " instead of " << Show(expected);
-        EXPECT_EQ(window->ControlText(ControlId(spec.id)), Text(spec.text));
+        EXPECT_EQ(window->ControlText(ControlId(row.id)), Text(row.text));
         EXPECT_TRUE(IsWindowVisible(h));
         EXPECT_TRUE(IsWindowEnabled(h));
     }
@@ -152,12 +152,12 @@ TEST_F(MainWindowTest, FontsAreTheGivenOnesAndTheDefaultGuiFontElsewhere) {
         {Label11, L"微软雅黑", -12, 700, GB2312_CHARSET},
         {List1, L"宋体", -12, 400, GB2312_CHARSET},
     };
-    for (const auto& spec : window->ControlTable().Specs()) {
-        SCOPED_TRACE(spec.name);
-        FontCase expected{ControlId(spec.id), nullptr, 0, static_cast<int>(gui.lfWeight), gui.lfCharSet};
+    for (const auto& row : window->ControlTable().Specs()) {
+        SCOPED_TRACE(row.name);
+        FontCase expected{ControlId(row.id), nullptr, 0, static_cast<int>(gui.lfWeight), gui.lfCharSet};
         for (const auto& g : given)
-            if (g.id == spec.id) expected = g;
-        const LOGFONTW actual = gui::FontOf(Ctl(ControlId(spec.id)));
+            if (g.id == row.id) expected = g;
+        const LOGFONTW actual = gui::FontOf(Ctl(ControlId(row.id)));
         EXPECT_EQ(std::wstring(actual.lfFaceName), std::wstring(expected.face ? expected.face : gui.lfFaceName));
         EXPECT_EQ(actual.lfHeight, expected.height ? expected.height : gui.lfHeight);
         EXPECT_EQ(actual.lfWeight, expected.weight);
@@ -199,7 +199,7 @@ TEST_F(MainWindowTest, LabelsAreColouredSingleLinesAlignedAsDesigned) {
         EXPECT_EQ(style & SS_TYPEMASK, c.centred ? SS_CENTER : SS_LEFTNOWORDWRAP);
     }
     int labels = 0;
-    for (const auto& spec : window->ControlTable().Specs()) labels += spec.kind == win::ControlKind::Label;
+    for (const auto& row : window->ControlTable().Specs()) labels += row.kind == win::ControlKind::Label;
     EXPECT_EQ(labels, 20);
 }
 
@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, EscClosesWhateverHasTheFocus) {
 TEST_F(MainWindowTest, PlusGrowsWindowAndListAndMovesTheCalculatorMinusUndoesIt) {
     const RECT outerBefore = gui::OuterRect(Main());
     const std::vector<RECT> before = AllRects();
-    const auto specs = window->ControlTable().Specs();
+    const auto rows = window->ControlTable().Specs();
 
     gui::ClickControl(Ctl(Button5));
     ASSERT_TRUE(gui::PumpUntil([&] { return gui::OuterRect(Main()).bottom != outerBefore.bottom; }));
@@ -266,11 +266,11 @@ TEST_F(MainWindowTest, PlusGrowsWindowAndListAndMovesTheCalculatorMinusUndoesIt)
     EXPECT_EQ(outer.left, outerBefore.left);
     EXPECT_EQ(outer.top, outerBefore.top);
     const std::vector<RECT> grown = AllRects();
-    for (size_t i = 0; i < specs.size(); ++i) {
-        SCOPED_TRACE(specs[i].name);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        SCOPED_TRACE(rows[i].name);
         RECT expected = before[i];
-        if (specs[i].id == List1) expected.bottom += 60;
-        if (specs[i].id == Group6) OffsetRect(&expected, 0, 60);
+        if (rows[i].id == List1) expected.bottom += 60;
+        if (rows[i].id == Group6) OffsetRect(&expected, 0, 60);
         EXPECT_TRUE(SameRect(grown[i], expected)) << Show(grown[i]) << " instead of " << Show(expected);
     }
 
@@ -278,8 +278,8 @@ TEST_F(MainWindowTest, PlusGrowsWindowAndListAndMovesTheCalculatorMinusUndoesIt)
     ASSERT_TRUE(gui::PumpUntil([&] { return gui::OuterRect(Main()).bottom == outerBefore.bottom; }));
     EXPECT_TRUE(SameRect(gui::OuterRect(Main()), outerBefore));
     const std::vector<RECT> back = AllRects();
-    for (size_t i = 0; i < specs.size(); ++i)
-        EXPECT_TRUE(SameRect(back[i], before[i])) << specs[i].name << ": " << Show(back[i]);
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_TRUE(SameRect(back[i], before[i])) << rows[i].name << ": " << Show(back[i]);
 }
 
 TEST_F(MainWindowTest, NoticeBoxStepsOutOfTheTopmostLayerWhileShown) {
@@ -387,14 +387,14 @@ TEST_F(MainWindowTest, RadioButtonsFormOneGroupStartingAtShowAll) {
 }
 
 TEST_F(MainWindowTest, EditBoxesAreUnlimitedSingleLinesAndOnlyEdit6IsReadOnly) {
-    for (const auto& spec : window->ControlTable().Specs()) {
-        if (spec.kind != win::ControlKind::Edit) continue;
-        SCOPED_TRACE(spec.name);
-        const auto style = GetWindowLongW(Ctl(ControlId(spec.id)), GWL_STYLE);
+    for (const auto& row : window->ControlTable().Specs()) {
+        if (row.kind != win::ControlKind::Edit) continue;
+        SCOPED_TRACE(row.name);
+        const auto style = GetWindowLongW(Ctl(ControlId(row.id)), GWL_STYLE);
         EXPECT_TRUE(style & ES_AUTOHSCROLL);
         EXPECT_FALSE(style & ES_MULTILINE);
-        EXPECT_EQ((style & ES_READONLY) != 0, spec.id == Edit6);
-        EXPECT_GE(static_cast<unsigned long>(SendMessageW(Ctl(ControlId(spec.id)), EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEul);
+        EXPECT_EQ((style & ES_READONLY) != 0, row.id == Edit6);
+        EXPECT_GE(static_cast<unsigned long>(SendMessageW(Ctl(ControlId(row.id)), EM_GETLIMITTEXT, 0, 0)), 0x7FFFFFFEul);
     }
     // Well past the 32K characters of an edit box's default limit, read back whole.
     Text longText;
@@ -425,11 +425,11 @@ TEST_F(MainWindowTest, FollowsTheDpi) {
         const RECT outer = gui::OuterRect(Main());
         EXPECT_EQ(outer.right - outer.left, scaled(625));
         EXPECT_EQ(outer.bottom - outer.top, scaled(438));
-        for (const auto& spec : window->ControlTable().Specs()) {
-            const RECT expected{scaled(spec.x), scaled(spec.y), scaled(spec.x) + scaled(spec.width),
-                                scaled(spec.y) + scaled(spec.height)};
-            const RECT actual = gui::RectInParent(Ctl(ControlId(spec.id)));
-            EXPECT_TRUE(SameRect(actual, expected)) << spec.name << ": " << Show(actual);
+        for (const auto& row : window->ControlTable().Specs()) {
+            const RECT expected{scaled(row.x), scaled(row.y), scaled(row.x) + scaled(row.width),
+                                scaled(row.y) + scaled(row.height)};
+            const RECT actual = gui::RectInParent(Ctl(ControlId(row.id)));
+            EXPECT_TRUE(SameRect(actual, expected)) << row.name << ": " << Show(actual);
         }
         EXPECT_EQ(gui::FontOf(Ctl(List1)).lfHeight, -scaled(12));
         EXPECT_EQ(gui::FontOf(Ctl(Label1)).lfHeight, -scaled(19));
