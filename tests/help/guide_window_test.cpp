@@ -9,6 +9,7 @@
 
 #include "app/main_window.h"
 #include "help/open_url.h"
+#include "support/gui_input.h"
 #include "win/gbk.h"
 #include "win/window.h"
 #include "win/window_text.h"
@@ -35,14 +36,6 @@ void RecordShellOpen(HWND, const wchar_t*, const wchar_t* file, const wchar_t*, 
     g_opened = file ? file : L"";
 }
 
-void SendMouse(DWORD flags, POINT at) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-}
 
 POINT CentreOf(HWND window) {
     RECT r{};
@@ -175,14 +168,14 @@ TEST_F(GuideWindowTest, LinksAreBlueUnderlinedTwelvePixelLabelsWithAHandCursor) 
         EXPECT_EQ(font.lfWeight, FW_NORMAL);
         EXPECT_TRUE(font.lfUnderline);
 
-        SendMouse(MOUSEEVENTF_MOVE, CentreOf(label));
+        gui::SendMouseAt(MOUSEEVENTF_MOVE, CentreOf(label));
         static HCURSOR hand;
         hand = LoadCursorW(nullptr, IDC_HAND);
         PumpUntil([] { return GetCursor() == hand; });
         EXPECT_EQ(GetCursor(), hand);
     }
     // Off the links the cursor is the window's own arrow again.
-    SendMouse(MOUSEEVENTF_MOVE, CentreOf(guide_->Control(Label2)));
+    gui::SendMouseAt(MOUSEEVENTF_MOVE, CentreOf(guide_->Control(Label2)));
     static HCURSOR arrow;
     arrow = LoadCursorW(nullptr, IDC_ARROW);
     PumpUntil([] { return GetCursor() == arrow; });
@@ -197,13 +190,13 @@ TEST_F(GuideWindowTest, EachLinkOpensItsAddressOnThePress) {
         g_opens = 0;
         g_opened.clear();
         const POINT at = CentreOf(guide_->Control(link.id));
-        SendMouse(MOUSEEVENTF_MOVE, at);
-        SendMouse(MOUSEEVENTF_LEFTDOWN, at);
+        gui::SendMouseAt(MOUSEEVENTF_MOVE, at);
+        gui::SendMouseAt(MOUSEEVENTF_LEFTDOWN, at);
         PumpUntil([] { return g_opens > 0; });
         // Opened before the button goes up.
         EXPECT_EQ(g_opens, 1);
         EXPECT_EQ(g_opened, link.opens);
-        SendMouse(MOUSEEVENTF_LEFTUP, at);
+        gui::SendMouseAt(MOUSEEVENTF_LEFTUP, at);
         Pump();
         EXPECT_EQ(g_opens, 1);
     }

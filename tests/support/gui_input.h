@@ -17,6 +17,8 @@ void ClickControl(HWND control);
 // The left button pressed (and not released) at the centre of a control; ReleaseMouse() ends it.
 void PressControl(HWND control);
 void ReleaseMouse();
+// One mouse event (MOUSEEVENTF_MOVE, _LEFTDOWN, ...) at a point of the screen.
+void SendMouseAt(DWORD flags, POINT screen);
 void PressKey(WORD virtualKey);
 
 }  // namespace gui

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "support/gui_input.h"
+
 namespace testing_support {
 namespace {
 
@@ -97,14 +99,6 @@ private:
     ULONG refs_ = 1;
 };
 
-void SendMouse(DWORD flags, POINT at) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof input);
-}
 
 // Moves the cursor onto the target while the button is held, then lets the button go there.
 class MovingSource final : public IDropSource {
@@ -129,11 +123,11 @@ public:
         POINT now{};
         GetCursorPos(&now);
         if (now.x != target_.x || now.y != target_.y) {
-            SendMouse(MOUSEEVENTF_MOVE, target_);
+            gui::SendMouseAt(MOUSEEVENTF_MOVE, target_);
         } else if (!released_) {
             // One more report at the target first, so the target has seen the drag over it.
             if (++atTarget_ >= 2) {
-                SendMouse(MOUSEEVENTF_LEFTUP, target_);
+                gui::SendMouseAt(MOUSEEVENTF_LEFTUP, target_);
                 released_ = true;
             }
         }
@@ -152,8 +146,8 @@ long Drag(POINT from, POINT to, CLIPFORMAT format, HGLOBAL data) {
     if (!data) return -1;
     OneFormatData object(format, data);
     MovingSource source(to);
-    SendMouse(MOUSEEVENTF_MOVE, from);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    gui::SendMouseAt(MOUSEEVENTF_MOVE, from);
+    gui::SendMouseAt(MOUSEEVENTF_LEFTDOWN, from);
     // The drag reads this thread's button state, which changes only as the press is taken from
     // the queue.
     const ULONGLONG deadline = GetTickCount64() + 5000;
@@ -164,7 +158,7 @@ long Drag(POINT from, POINT to, CLIPFORMAT format, HGLOBAL data) {
     }
     DWORD effect = DROPEFFECT_NONE;
     const HRESULT hr = DoDragDrop(&object, &source, DROPEFFECT_COPY | DROPEFFECT_LINK | DROPEFFECT_MOVE, &effect);
-    if (GetAsyncKeyState(VK_LBUTTON) & 0x8000) SendMouse(MOUSEEVENTF_LEFTUP, to);
+    if (GetAsyncKeyState(VK_LBUTTON) & 0x8000) gui::SendMouseAt(MOUSEEVENTF_LEFTUP, to);
     if (hr == DRAGDROP_S_DROP) return static_cast<long>(effect);
     if (hr == DRAGDROP_S_CANCEL) return DROPEFFECT_NONE;
     return -1;
