@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "feed/feed_rows.h"
 #include "feed/record.h"
 #include "text/extract.h"
 #include "text/text.h"
@@ -178,6 +179,102 @@ void CheckNumber(std::string_view t) {
     CheckInt(x);
 }
 
+// Straightforward versions of the searching primitives, stepping one character at a time and
+// comparing at every boundary. The fast ones must agree with them byte for byte.
+namespace ref {
+
+bool MatchesAt(std::string_view t, std::size_t at, std::string_view u, bool ignoreCase) {
+    for (std::size_t k = 0; k < u.size(); ++k)
+        if (ignoreCase ? Fold(t[at + k]) != Fold(u[k]) : t[at + k] != u[k]) return false;
+    return true;
+}
+
+int Find(std::string_view t, std::string_view u, int start, bool ignoreCase) {
+    const std::size_t from = start <= 1 ? 0 : static_cast<std::size_t>(start) - 1;
+    if (from >= t.size()) return -1;
+    if (u.empty()) return 1;
+    for (std::size_t i = from; t.size() - i >= u.size();) {
+        if (MatchesAt(t, i, u, ignoreCase)) return static_cast<int>(i + 1);
+        if (IsLead(t[i]) && i + 1 == t.size()) break;
+        i += IsLead(t[i]) ? 2 : 1;
+    }
+    return -1;
+}
+
+Text Replace(std::string_view t, std::string_view u, std::string_view r) {
+    if (t.empty() || u.empty()) return Text(t);
+    Text out;
+    std::size_t i = 0;
+    while (t.size() - i >= u.size()) {
+        if (MatchesAt(t, i, u, false)) {
+            out += r;
+            i += u.size();
+        } else if (IsLead(t[i])) {
+            if (i + 1 == t.size()) return out;
+            out += t.substr(i, 2);
+            i += 2;
+        } else {
+            out += t[i++];
+        }
+    }
+    return out + Text(t.substr(i));
+}
+
+std::vector<Text> Split(std::string_view t, std::string_view d) {
+    std::vector<Text> pieces;
+    if (t.empty()) return pieces;
+    if (d.empty()) return {Text(t)};
+    std::size_t pieceStart = 0;
+    for (std::size_t i = 0; t.size() - i >= d.size();) {
+        if (MatchesAt(t, i, d, false)) {
+            pieces.emplace_back(t.substr(pieceStart, i - pieceStart));
+            i += d.size();
+            pieceStart = i;
+        } else if (IsLead(t[i]) && i + 1 == t.size()) {
+            break;
+        } else {
+            i += IsLead(t[i]) ? 2 : 1;
+        }
+    }
+    if (pieceStart < t.size()) pieces.emplace_back(t.substr(pieceStart));
+    return pieces;
+}
+
+Text Extract(std::string_view source, std::string_view a, std::string_view b, int start, bool ignoreCase) {
+    const Text startText = Replace(a, QuoteWord, "\"");
+    const Text endText = Replace(b, QuoteWord, "\"");
+    int p = Find(source, startText, start, ignoreCase);
+    if (p == -1) return {};
+    p += TextLength(startText);
+    const int q = Find(source, endText, p, ignoreCase);
+    if (q == -1) return {};
+    return MidText(source, p, q - p);
+}
+
+FeedRow Row(std::string_view record) {
+    FeedRow row;
+    for (std::size_t c = 0; c < ListColumnKeys.size(); ++c)
+        row[c] = TrimBoth(Extract(record, ListColumnKeys[c], "=", 0, false));
+    row[FeedRowCells - 1] = Text(record);
+    return row;
+}
+
+}  // namespace ref
+
+void CheckAgainstReference(std::string_view t, std::string_view u, std::string_view r, int start,
+                           bool ignoreCase) {
+    Check(FindText(t, u, start, ignoreCase) == ref::Find(t, u, start, ignoreCase), "FindText differs");
+    Check(FindText(t, u, start, !ignoreCase) == ref::Find(t, u, start, !ignoreCase), "FindText differs");
+    Check(FindText(t, r) == ref::Find(t, r, 1, false), "FindText differs");
+    Check(ReplaceSubtext(t, u, r) == ref::Replace(t, u, r), "ReplaceSubtext differs");
+    Check(ReplaceSubtext(t, r, u) == ref::Replace(t, r, u), "ReplaceSubtext differs");
+    Check(SplitText(t, u) == ref::Split(t, u), "SplitText differs");
+    Check(SplitFeed(t) == ref::Split(t, RecordSeparator), "SplitFeed differs");
+    Check(ExtractBetween(t, u, r, start, ignoreCase) == ref::Extract(t, u, r, start, ignoreCase),
+          "ExtractBetween differs");
+    Check(ExtractBetween(t, r, u) == ref::Extract(t, r, u, 0, false), "ExtractBetween differs");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -235,8 +332,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
+    CheckAgainstReference(t, u, r, start, ignoreCase);
+
     // The feed: every record's fields and every link lookup.
     for (const Text& record : SplitFeed(t)) {
+        Check(BuildRow(record) == ref::Row(record), "BuildRow differs");
         for (std::string_view key : ListColumnKeys) {
             const Text value = FieldValue(record, key);
             CheckText(value, "FieldValue");

@@ -125,16 +125,19 @@ int OpportunityList::SelectedIndex() const {
     return i >= 0 && i < RowCount() ? static_cast<int>(i) : -1;
 }
 
-void OpportunityList::ReplaceRows(std::vector<ListRow> rows) {
+std::vector<ListRow> OpportunityList::ReplaceRows(std::vector<ListRow> rows) {
     // As if every row had been deleted and the new ones inserted: no selection, scrolled to the
-    // top, and the control never sees a count that does not match the store.
+    // top, and the control never sees a count that does not match the store. Only the vectors
+    // change hands: no row is copied or freed here.
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    rows_.clear();
+    std::vector<ListRow> old;
+    old.swap(rows_);
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    rows_ = std::move(rows);
+    rows_.swap(rows);
     SendMessageW(list_, LVM_SETITEMCOUNT, rows_.size(), 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
+    return old;
 }
 
 bool OpportunityList::OnNotify(const NMHDR& header) {

@@ -44,8 +44,9 @@ public:
     void DeleteAllRows();
     // -1 when no row is selected.
     int SelectedIndex() const;
-    // Every row replaced in one step; no row is selected afterwards.
-    void ReplaceRows(std::vector<ListRow> rows);
+    // Every row replaced in one step; no row is selected afterwards. Gives back the old rows, so
+    // the caller can free them where it costs the window nothing.
+    std::vector<ListRow> ReplaceRows(std::vector<ListRow> rows);
     int RowCount() const { return static_cast<int>(rows_.size()); }
 
     // For the parent's WM_NOTIFY from the list: serves the cells the control draws. Returns

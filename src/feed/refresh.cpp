@@ -19,6 +19,21 @@ std::int64_t Now() {
     QueryPerformanceCounter(&t);
     return t.QuadPart;
 }
+// Freeing the old rows (hundreds of thousands of strings) would hold the window thread for
+// milliseconds; a short thread of its own does it instead.
+DWORD WINAPI ReleaseRowsThread(void* parameter) {
+    delete static_cast<std::vector<ListRow>*>(parameter);
+    return 0;
+}
+
+void ReleaseInBackground(std::vector<ListRow> rows) {
+    if (rows.empty()) return;
+    auto* parcel = new std::vector<ListRow>(std::move(rows));
+    const HANDLE thread = CreateThread(nullptr, 0, &ReleaseRowsThread, parcel, 0, nullptr);
+    if (thread) CloseHandle(thread);
+    else delete parcel;  // no thread: freed here, later than the swap at least
+}
+
 }  // namespace
 
 // Owned jointly by the window's FeedRefresh and the running worker: a worker still blocked in a
@@ -117,10 +132,13 @@ void FeedRefresh::ApplyReadyRows(OpportunityList& list) {
         times = shared_->pendingTimes;
     }
     if (!rows) return;
-    list.ReplaceRows(std::move(*rows));
+    std::vector<ListRow> old = list.ReplaceRows(std::move(*rows));
     UpdateWindow(list.Handle());
     times.applyStart = start;
     times.shown = Now();
-    std::lock_guard<std::mutex> guard(shared_->lock);
-    shared_->lastTimes = times;
+    {
+        std::lock_guard<std::mutex> guard(shared_->lock);
+        shared_->lastTimes = times;
+    }
+    ReleaseInBackground(std::move(old));
 }

@@ -20,6 +20,27 @@ bool MatchesAt(std::string_view t, std::size_t at, std::string_view u, bool igno
     return true;
 }
 
+// The first index at or after from where u starts at a character boundary, or npos; from must be
+// a boundary. A byte below 0x80 always ends a character, so an index is a boundary exactly when
+// the run of lead-range bytes just before it, back to from, has even length. Scanning that run
+// back to the last known boundary keeps the whole search linear.
+std::size_t FindAtBoundary(std::string_view t, std::string_view u, std::size_t from) {
+    for (std::size_t c = t.find(u, from); c != std::string_view::npos; c = t.find(u, from)) {
+        std::size_t k = c;
+        while (k > from && IsLead(t[k - 1])) --k;
+        if ((c - k) % 2 == 0) return c;
+        from = c + 1;  // c is the second byte of a character, so the next index is a boundary
+    }
+    return std::string_view::npos;
+}
+
+// Whether index at (after from, a boundary) starts a character.
+bool IsBoundary(std::string_view t, std::size_t from, std::size_t at) {
+    std::size_t k = at;
+    while (k > from && IsLead(t[k - 1])) --k;
+    return (at - k) % 2 == 0;
+}
+
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool IsWhiteSpace(char c) {
@@ -73,6 +94,10 @@ int FindText(std::string_view t, std::string_view sub, int start, bool ignoreCas
     const std::size_t from = start <= 1 ? 0 : static_cast<std::size_t>(start) - 1;
     if (from >= t.size()) return -1;
     if (sub.empty()) return 1;
+    if (!ignoreCase) {
+        const std::size_t at = FindAtBoundary(t, sub, from);
+        return at == std::string_view::npos ? -1 : static_cast<int>(at + 1);
+    }
     std::size_t i = from;
     while (t.size() - i >= sub.size()) {
         if (MatchesAt(t, i, sub, ignoreCase)) return static_cast<int>(i + 1);
@@ -91,22 +116,17 @@ Text ReplaceSubtext(std::string_view t, std::string_view sub, std::string_view r
     Text out;
     out.reserve(t.size());
     std::size_t i = 0;
-    while (t.size() - i >= sub.size()) {
-        if (MatchesAt(t, i, sub, false)) {
-            out += replacement;
-            i += sub.size();
-            continue;
-        }
-        if (IsLead(t[i])) {
-            // A lone lead byte at the very end is not a character: it is dropped.
-            if (i + 1 == t.size()) return out;
-            out += t.substr(i, 2);
-            i += 2;
-        } else {
-            out += t[i++];
-        }
+    for (std::size_t at = FindAtBoundary(t, sub, 0); at != std::string_view::npos;
+         at = FindAtBoundary(t, sub, i)) {
+        out.append(t, i, at - i);
+        out += replacement;
+        i = at + sub.size();
     }
-    out += t.substr(i);
+    // A lone lead byte at the very end is not a character: it is dropped. Only a one-byte
+    // pattern walks that far; a longer one leaves its last bytes to be copied as they are.
+    std::size_t end = t.size();
+    if (sub.size() == 1 && end > i && IsLead(t[end - 1]) && IsBoundary(t, i, end - 1)) --end;
+    out.append(t, i, end - i);
     return out;
 }
 
@@ -150,20 +170,10 @@ std::vector<Text> SplitText(std::string_view t, std::string_view separator) {
         return pieces;
     }
     std::size_t pieceStart = 0;
-    std::size_t i = 0;
-    while (t.size() - i >= separator.size()) {
-        if (MatchesAt(t, i, separator, false)) {
-            pieces.emplace_back(t.substr(pieceStart, i - pieceStart));
-            i += separator.size();
-            pieceStart = i;
-            continue;
-        }
-        if (IsLead(t[i])) {
-            if (i + 1 == t.size()) break;
-            i += 2;
-        } else {
-            i += 1;
-        }
+    for (std::size_t at = FindAtBoundary(t, separator, 0); at != std::string_view::npos;
+         at = FindAtBoundary(t, separator, pieceStart)) {
+        pieces.emplace_back(t.substr(pieceStart, at - pieceStart));
+        pieceStart = at + separator.size();
     }
     // A separator at the very end leaves no empty last piece.
     if (pieceStart < t.size()) pieces.emplace_back(t.substr(pieceStart));
