@@ -133,7 +133,6 @@ void FeedRefresh::ApplyReadyRows(OpportunityList& list) {
     }
     if (!rows) return;
     std::vector<ListRow> old = list.ReplaceRows(std::move(*rows));
-    UpdateWindow(list.Handle());
     times.applyStart = start;
     times.shown = Now();
     {

@@ -16,7 +16,7 @@ struct RefreshTimes {
     std::int64_t fetchEnd = 0;    // worker: the answer is in
     std::int64_t rowsBuilt = 0;   // worker: split, filtered, rows built
     std::int64_t applyStart = 0;  // window thread: the ready message is being handled
-    std::int64_t shown = 0;       // window thread: rows swapped in and painted
+    std::int64_t shown = 0;       // window thread: rows swapped in (painted at the next WM_PAINT)
 };
 
 class FeedRefresh {
