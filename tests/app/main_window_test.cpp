@@ -293,17 +293,17 @@ TEST_F(MainWindowTest, NoticeBoxStepsOutOfTheTopmostLayerWhileShown) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.title);
         bool topmostWhileShown = true, enabledWhileShown = true;
-        const gui::SeenMessageBox box = gui::WatchMessageBox(
+        const auto box = gui::WatchMessageBox(
             [&] { window->ShowNotice(c.text, c.title); },
-            [&](HWND) {
+            [&] {
                 topmostWhileShown = IsTopmost(Main());
                 enabledWhileShown = IsWindowEnabled(Main());
             });
-        ASSERT_TRUE(box.shown);
-        EXPECT_EQ(box.text, WideFromGbk(c.text));
-        EXPECT_EQ(box.title, WideFromGbk(c.title));
-        EXPECT_EQ(box.buttons, 1);
-        EXPECT_FALSE(box.hasIcon);
+        ASSERT_TRUE(box);
+        EXPECT_EQ(box->text, WideFromGbk(c.text));
+        EXPECT_EQ(box->title, WideFromGbk(c.title));
+        EXPECT_EQ(box->buttons, 1);
+        EXPECT_FALSE(box->hasIcon);
         EXPECT_FALSE(topmostWhileShown);
         EXPECT_FALSE(enabledWhileShown) << "the box must be task-modal";
         EXPECT_TRUE(IsTopmost(Main()));

@@ -11,9 +11,11 @@
 #include "app/globals.h"
 #include "panel_fixture.h"
 #include "support/gui_input.h"
+#include "support/gui_message_box.h"
 #include "support/gui_pump.h"
 #include "scripted_server.h"
 #include "test_server_base.h"
+#include "win/gbk.h"
 #include "win/window_text.h"
 
 using namespace main_window;
@@ -102,9 +104,10 @@ protected:
     panel_testing::PanelWindow window_;
     std::unique_ptr<ScriptedServer> server_;
     // While a box is open: the panel's texts, then how many link maps had been asked for.
-    panel_testing::NoticeWatcher notices_{GetCurrentThreadId(), [this] {
-        std::vector<Text> texts = PanelTexts();
-        texts.push_back(std::to_string(Requests()));
+    gui::MessageBoxWatcher notices_{[this] {
+        std::vector<std::wstring> texts;
+        for (const Text& text : PanelTexts()) texts.push_back(WideFromGbk(text));
+        texts.push_back(std::to_wstring(Requests()));
         return texts;
     }};
 };
@@ -150,21 +153,21 @@ TEST_F(DetailPanelTest, WarningComesAfterTheOddsAndBeforeTheRest) {
     ASSERT_TRUE(ClickRow(1));
     const auto seen = notices_.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, LowOddsText);
-    EXPECT_EQ(seen[0].title, "提醒");
+    EXPECT_EQ(seen[0].text, WideFromGbk(LowOddsText));
+    EXPECT_EQ(seen[0].title, L"提醒");
 
     // While the box was open: profit to odds show the new row, the rest still the first one's,
     // and the link map had not been fetched again.
-    const std::vector<Text> during = seen[0].windowTexts;
+    const std::vector<std::wstring>& during = seen[0].snapshot;
     ASSERT_EQ(during.size(), std::size(PanelControls) + 1);
     const std::vector<Text> newOnes = {"2.41%", "27号21:00", "甲级联赛", "甲级", "1.65", "2.70"};
     for (size_t i = 0; i < std::size(PanelControls); ++i) {
         if (i < newOnes.size())
-            EXPECT_EQ(during[i], newOnes[i]) << "control " << PanelControls[i];
+            EXPECT_EQ(during[i], WideFromGbk(newOnes[i])) << "control " << PanelControls[i];
         else
-            EXPECT_EQ(during[i], first[i]) << "control " << PanelControls[i];
+            EXPECT_EQ(during[i], WideFromGbk(first[i])) << "control " << PanelControls[i];
     }
-    EXPECT_EQ(during.back(), "1");
+    EXPECT_EQ(during.back(), L"1");
 
     EXPECT_EQ(Requests(), 2);
     EXPECT_EQ(TextOf(Edit2), "白队 - 黑队");
@@ -196,8 +199,8 @@ TEST_F(DetailPanelTest, LowOddsWarnOncePerFill) {
         const auto seen = notices_.Seen();
         EXPECT_EQ(seen.size(), cases[i].warns ? 1u : 0u) << "odds '" << cases[i].a << "' '" << cases[i].b << "'";
         for (const auto& notice : seen) {
-            EXPECT_EQ(notice.text, LowOddsText);
-            EXPECT_EQ(notice.title, "提醒");
+            EXPECT_EQ(notice.text, WideFromGbk(LowOddsText));
+            EXPECT_EQ(notice.title, L"提醒");
         }
         // Shown as extracted, blanks kept.
         EXPECT_EQ(TextOf(Label6), cases[i].a);
@@ -308,7 +311,7 @@ TEST_F(DetailPanelTest, ClickBelowTheRowsFillsFromTheEmptyRecord) {
     for (const auto& [id, text] : expected) EXPECT_EQ(TextOf(id), text) << "control " << id;
     const auto seen = notices_.Seen();
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].text, LowOddsText);
+    EXPECT_EQ(seen[0].text, WideFromGbk(LowOddsText));
     EXPECT_EQ(globals::FirstLinkUrl, "http://p.example/1");
     EXPECT_EQ(globals::SecondLinkUrl, "http://p.example/1");
     EXPECT_EQ(globals::HandicapNote1, "");
@@ -367,8 +370,8 @@ TEST_F(DetailPanelTest, PressingAHandicapLabelShowsItsNote) {
     ASSERT_EQ(seen.size(), 3u);
     const Text notes[] = {"", "主队让0.25球", "客队受让0.25球"};
     for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(seen[i].text, notes[i]);
-        EXPECT_EQ(seen[i].title, "盘口说明");
+        EXPECT_EQ(seen[i].text, WideFromGbk(notes[i]));
+        EXPECT_EQ(seen[i].title, L"盘口说明");
     }
 }
 

@@ -13,8 +13,8 @@
 #include "app/main_window.h"
 #include "detail/bookmaker_navigation.h"
 #include "fake_browser_log.h"
-#include "notice_watch.h"
 #include "shell_drag.h"
+#include "support/gui_message_box.h"
 #include "win/gbk.h"
 #include "win/window.h"
 
@@ -231,15 +231,17 @@ TEST_F(NavigationTest, BatchFilesAndShortcutsToThemNeverGetTheAddress) {
 
 TEST_F(NavigationTest, WithoutABrowserEachButtonExplainsWhatToDo) {
     for (const ControlId button : {main_window::Button2, main_window::Button3}) {
-        testing_support::NoticeWatch watch(window_.Handle());
-        Click(button);
-        const testing_support::SeenNotice seen = watch.Result();
-        ASSERT_TRUE(seen.seen);
-        EXPECT_EQ(seen.title, L"说明");
-        EXPECT_EQ(seen.text, L"请鼠标拖动，常用浏览器图标到本软件上");
-        EXPECT_TRUE(seen.ownerless);
-        EXPECT_FALSE(seen.watchedTopmost);
-        EXPECT_FALSE(seen.watchedEnabled);
+        bool topmostWhileShown = true, enabledWhileShown = true;
+        const auto seen = gui::WatchMessageBox([&] { Click(button); }, [&] {
+            topmostWhileShown = (GetWindowLongPtrW(window_.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+            enabledWhileShown = IsWindowEnabled(window_.Handle());
+        });
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(seen->title, L"说明");
+        EXPECT_EQ(seen->text, L"请鼠标拖动，常用浏览器图标到本软件上");
+        EXPECT_FALSE(seen->owned);
+        EXPECT_FALSE(topmostWhileShown);
+        EXPECT_FALSE(enabledWhileShown);
         EXPECT_TRUE(GetWindowLongPtrW(window_.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     }
 }

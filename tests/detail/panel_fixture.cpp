@@ -1,7 +1,5 @@
 #include "panel_fixture.h"
 
-#include "win/window_text.h"
-
 #include <commctrl.h>
 
 namespace panel_testing {
@@ -38,69 +36,6 @@ POINT CentreOf(HWND control) {
     POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     ClientToScreen(control, &p);
     return p;
-}
-
-NoticeWatcher::NoticeWatcher(DWORD windowThread, std::function<std::vector<Text>()> snapshot)
-    : thread_(windowThread), snapshot_(std::move(snapshot)), worker_([this] { Run(); }) {}
-
-NoticeWatcher::~NoticeWatcher() {
-    stop_ = true;
-    worker_.join();
-}
-
-std::vector<SeenNotice> NoticeWatcher::Seen() const {
-    std::lock_guard<std::mutex> guard(lock_);
-    return seen_;
-}
-
-void NoticeWatcher::Clear() {
-    std::lock_guard<std::mutex> guard(lock_);
-    seen_.clear();
-}
-
-namespace {
-
-struct Search {
-    DWORD thread;
-    HWND found;
-};
-
-BOOL CALLBACK FindBox(HWND hwnd, LPARAM param) {
-    auto& search = *reinterpret_cast<Search*>(param);
-    wchar_t cls[16] = {};
-    GetClassNameW(hwnd, cls, 16);
-    if (GetWindowThreadProcessId(hwnd, nullptr) == search.thread && IsWindowVisible(hwnd) &&
-        std::wstring(cls) == L"#32770") {
-        search.found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-}  // namespace
-
-void NoticeWatcher::Run() {
-    while (!stop_) {
-        Search search{thread_, nullptr};
-        EnumWindows(&FindBox, reinterpret_cast<LPARAM>(&search));
-        if (!search.found) {
-            Sleep(10);
-            continue;
-        }
-        SeenNotice notice;
-        notice.title = win::GetText(search.found);
-        // The message box's text is its static control 0xFFFF.
-        if (HWND text = GetDlgItem(search.found, 0xFFFF)) notice.text = win::GetText(text);
-        if (snapshot_) notice.windowTexts = snapshot_();
-        {
-            std::lock_guard<std::mutex> guard(lock_);
-            seen_.push_back(std::move(notice));
-        }
-        PostMessageW(search.found, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-        // One box counted once: wait until it has gone before looking again.
-        for (int i = 0; i < 500 && IsWindow(search.found) && IsWindowVisible(search.found); ++i)
-            Sleep(10);
-    }
 }
 
 }  // namespace panel_testing

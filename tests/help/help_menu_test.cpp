@@ -9,8 +9,8 @@
 #include "app/main_window.h"
 #include "help/guide_window.h"
 #include "help/open_url.h"
-#include "notice_watch.h"
 #include "scripted_server.h"
+#include "support/gui_message_box.h"
 #include "test_server_base.h"
 #include "win/gbk.h"
 #include "win/window.h"
@@ -83,15 +83,17 @@ TEST_F(HelpMenuTest, HandicapNotesShowTheServersTextWithBarsAsLineBreaks) {
             SetServerBaseForTest(gone.Url(""));
         }
         ASSERT_TRUE(Topmost());
-        testing_support::NoticeWatch watch(window_.Handle());
-        Choose(main_window::MenuHandicapNotes);
-        const testing_support::SeenNotice seen = watch.Result();
-        ASSERT_TRUE(seen.seen);
-        EXPECT_EQ(seen.title, L"盘口说明");
-        EXPECT_EQ(seen.text, c.shown);
-        EXPECT_TRUE(seen.ownerless);
-        EXPECT_FALSE(seen.watchedTopmost);
-        EXPECT_FALSE(seen.watchedEnabled);
+        bool topmostWhileShown = true, enabledWhileShown = true;
+        const auto seen = gui::WatchMessageBox([&] { Choose(main_window::MenuHandicapNotes); }, [&] {
+            topmostWhileShown = Topmost();
+            enabledWhileShown = IsWindowEnabled(window_.Handle());
+        });
+        ASSERT_TRUE(seen);
+        EXPECT_EQ(seen->title, L"盘口说明");
+        EXPECT_EQ(seen->text, c.shown);
+        EXPECT_FALSE(seen->owned);
+        EXPECT_FALSE(topmostWhileShown);
+        EXPECT_FALSE(enabledWhileShown);
         EXPECT_TRUE(Topmost());
         if (server) {
             ASSERT_EQ(server->Requests().size(), 1u);

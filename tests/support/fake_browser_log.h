@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "fake_browser/utf8.h"
+
 namespace testing_support {
 
 class FakeBrowser {
@@ -35,7 +37,7 @@ private:
     bool copied_ = false;
 };
 
-std::string Utf8(std::wstring_view wide);
+using fake_browser::Utf8;
 std::string LowerAscii(std::string s);
 
 }  // namespace testing_support

@@ -8,18 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "utf8.h"
 #include "win/handles.h"
 
 namespace {
 
-std::string Utf8(std::wstring_view wide) {
-    if (wide.empty()) return {};
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                      nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
-    return out;
-}
+using fake_browser::Utf8;
 
 std::string Escaped(std::wstring_view field) {
     std::string out;
