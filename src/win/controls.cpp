@@ -206,7 +206,7 @@ int ControlSet::IndexOf(int id) const {
     return -1;
 }
 
-const ControlSpec* ControlSet::Spec(int id) const {
+const ControlSpec* ControlSet::Row(int id) const {
     const int i = IndexOf(id);
     return i < 0 ? nullptr : &specs_[static_cast<size_t>(i)];
 }

@@ -58,8 +58,8 @@ public:
     // box). Returns false when any control could not be created; the others still exist.
     bool Create(HWND window, std::span<const ControlSpec> rows, int dpi);
 
-    std::span<const ControlSpec> Specs() const { return specs_; }
-    const ControlSpec* Spec(int id) const;
+    std::span<const ControlSpec> Rows() const { return specs_; }
+    const ControlSpec* Row(int id) const;
     HWND Get(int id) const;
 
     // The control's place at 96 DPI; moving keeps it across DPI changes.

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "support/gui_inspect.h"
+#include "support/gui_query.h"
 #include "support/gui_input.h"
 #include "support/gui_message_box.h"
 #include "support/gui_pump.h"
@@ -73,7 +73,7 @@ protected:
     HWND Ctl(ControlId id) { return window->Control(id); }
     std::vector<RECT> AllRects() {
         std::vector<RECT> rects;
-        for (const auto& row : window->ControlTable().Specs()) rects.push_back(gui::RectInParent(Ctl(ControlId(row.id))));
+        for (const auto& row : window->ControlTable().Rows()) rects.push_back(gui::RectInParent(Ctl(ControlId(row.id))));
         return rects;
     }
     void Click(ControlId id, const char* expectedEvent) {
@@ -87,7 +87,7 @@ protected:
 };
 
 TEST_F(MainWindowTest, EveryControlSitsInItsParentWithItsText) {
-    const auto rows = window->ControlTable().Specs();
+    const auto rows = window->ControlTable().Rows();
     EXPECT_EQ(rows.size(), 48u);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, OverlappingControlsStackSoTheActiveOneIsOnTop) {
     for (const auto& c : cases) {
         const HWND parent = c.parent ? Ctl(c.parent) : Main();
         EXPECT_EQ(ChildWindowFromPointEx(parent, c.at, CWP_SKIPINVISIBLE), Ctl(c.expected))
-            << window->ControlTable().Spec(c.expected)->name;
+            << window->ControlTable().Row(c.expected)->name;
     }
 }
 
@@ -152,7 +152,7 @@ TEST_F(MainWindowTest, FontsAreTheGivenOnesAndTheDefaultGuiFontElsewhere) {
         {Label11, L"微软雅黑", -12, 700, GB2312_CHARSET},
         {List1, L"宋体", -12, 400, GB2312_CHARSET},
     };
-    for (const auto& row : window->ControlTable().Specs()) {
+    for (const auto& row : window->ControlTable().Rows()) {
         SCOPED_TRACE(row.name);
         FontCase expected{ControlId(row.id), nullptr, 0, static_cast<int>(gui.lfWeight), gui.lfCharSet};
         for (const auto& g : given)
@@ -188,7 +188,7 @@ TEST_F(MainWindowTest, LabelsAreColouredSingleLinesAlignedAsDesigned) {
         {Edit6, black, RGB(255, 255, 255), false},  // read-only, yet black on white
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(window->ControlTable().Spec(c.id)->name);
+        SCOPED_TRACE(window->ControlTable().Row(c.id)->name);
         // Asked of the real parent, so a label inside a group box tests the forwarding too.
         const gui::StaticColors colors = gui::AskStaticColors(Ctl(c.id));
         EXPECT_EQ(colors.text, c.text);
@@ -199,7 +199,7 @@ TEST_F(MainWindowTest, LabelsAreColouredSingleLinesAlignedAsDesigned) {
         EXPECT_EQ(style & SS_TYPEMASK, c.centred ? SS_CENTER : SS_LEFTNOWORDWRAP);
     }
     int labels = 0;
-    for (const auto& row : window->ControlTable().Specs()) labels += row.kind == win::ControlKind::Label;
+    for (const auto& row : window->ControlTable().Rows()) labels += row.kind == win::ControlKind::Label;
     EXPECT_EQ(labels, 20);
 }
 
@@ -243,7 +243,7 @@ TEST_F(MainWindowTest, EscClosesWhateverHasTheFocus) {
     for (ControlId id : focused) {
         if (!window) window = Open();
         ASSERT_TRUE(window);
-        SCOPED_TRACE(id == NoControl ? "the window" : window->ControlTable().Spec(id)->name);
+        SCOPED_TRACE(id == NoControl ? "the window" : window->ControlTable().Row(id)->name);
         gui::BringToFront(Main());
         SetFocus(id == NoControl ? Main() : Ctl(id));
         const HWND handle = Main();
@@ -256,7 +256,7 @@ TEST_F(MainWindowTest, EscClosesWhateverHasTheFocus) {
 TEST_F(MainWindowTest, PlusGrowsWindowAndListAndMovesTheCalculatorMinusUndoesIt) {
     const RECT outerBefore = gui::OuterRect(Main());
     const std::vector<RECT> before = AllRects();
-    const auto rows = window->ControlTable().Specs();
+    const auto rows = window->ControlTable().Rows();
 
     gui::ClickControl(Ctl(Button5));
     ASSERT_TRUE(gui::PumpUntil([&] { return gui::OuterRect(Main()).bottom != outerBefore.bottom; }));
@@ -382,12 +382,12 @@ TEST_F(MainWindowTest, RadioButtonsFormOneGroupStartingAtShowAll) {
     for (ControlId target : {Radio3, Radio7, Radio1}) {
         gui::ClickControl(Ctl(target));
         EXPECT_TRUE(gui::PumpUntil([&] { return checked() == std::vector<ControlId>{target}; }))
-            << window->ControlTable().Spec(target)->name;
+            << window->ControlTable().Row(target)->name;
     }
 }
 
 TEST_F(MainWindowTest, EditBoxesAreUnlimitedSingleLinesAndOnlyEdit6IsReadOnly) {
-    for (const auto& row : window->ControlTable().Specs()) {
+    for (const auto& row : window->ControlTable().Rows()) {
         if (row.kind != win::ControlKind::Edit) continue;
         SCOPED_TRACE(row.name);
         const auto style = GetWindowLongW(Ctl(ControlId(row.id)), GWL_STYLE);
@@ -425,7 +425,7 @@ TEST_F(MainWindowTest, FollowsTheDpi) {
         const RECT outer = gui::OuterRect(Main());
         EXPECT_EQ(outer.right - outer.left, scaled(625));
         EXPECT_EQ(outer.bottom - outer.top, scaled(438));
-        for (const auto& row : window->ControlTable().Specs()) {
+        for (const auto& row : window->ControlTable().Rows()) {
             const RECT expected{scaled(row.x), scaled(row.y), scaled(row.x) + scaled(row.width),
                                 scaled(row.y) + scaled(row.height)};
             const RECT actual = gui::RectInParent(Ctl(ControlId(row.id)));

@@ -99,7 +99,7 @@ TEST_F(GuideWindowTest, EveryControlAtItsPlaceWithItsText) {
         {Label9, 0, 326, 523, 207, 16},  {Group5, 0, 15, 560, 528, 87},     {Label12, Group5, 8, 22, 512, 49},
         {Label8, 0, 389, 618, 139, 16},
     };
-    EXPECT_EQ(guide_->ControlTable().Specs().size(), std::size(expected));
+    EXPECT_EQ(guide_->ControlTable().Rows().size(), std::size(expected));
     for (const Expected& e : expected) {
         SCOPED_TRACE(e.id);
         const HWND control = guide_->Control(static_cast<ControlId>(e.id));

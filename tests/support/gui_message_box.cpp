@@ -1,6 +1,6 @@
 #include "support/gui_message_box.h"
 
-#include "support/gui_inspect.h"
+#include "support/gui_query.h"
 
 #include <utility>
 

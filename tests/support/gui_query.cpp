@@ -1,4 +1,4 @@
-#include "support/gui_inspect.h"
+#include "support/gui_query.h"
 
 namespace gui {
 
