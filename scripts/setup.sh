@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ googletest g++-mingw-w64-x86-64-posix wine wine64 xvfb
-          x11-utils imagemagick fonts-wqy-zenhei fonts-wine locales curl clang libclang-rt-14-dev)
+          x11-utils imagemagick fonts-wqy-zenhei fonts-wqy-microhei fonts-wine locales curl clang libclang-rt-14-dev)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 

@@ -35,6 +35,13 @@ corvanta_wine_start() {
   # manager, which Xvfb does not have; without one, Wine also waits about 2 s on each window
   # it destroys.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 < /dev/null || true
+  # Linux has none of the Chinese faces the program asks for; WenQuanYi Micro Hei draws them
+  # cleanly at 12 pixels, where Wine's default stand-in loses strokes.
+  local face
+  for face in 宋体 新宋体 SimSun NSimSun 微软雅黑 "Microsoft YaHei"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "WenQuanYi Micro Hei" /f \
+      >/dev/null 2>&1 < /dev/null || true
+  done
 }
 
 corvanta_wine_stop() {
