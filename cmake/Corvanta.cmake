@@ -37,5 +37,10 @@ function(corvanta_add_test name)
   set_tests_properties(${test_name} PROPERTIES TIMEOUT 300)
   if(T_GUI)
     set_tests_properties(${test_name} PROPERTIES RESOURCE_LOCK display)
+    # The program's manifest too, so windows are tested with the common controls and DPI
+    # awareness the program itself runs with.
+    if(TARGET corvanta_resources)
+      target_link_libraries(${name} PRIVATE corvanta_resources)
+    endif()
   endif()
 endfunction()

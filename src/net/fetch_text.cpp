@@ -192,5 +192,5 @@ Text FetchText(std::string_view url) {
         if (static_cast<long long>(body.size()) > MaxBodyBytes) return {};
     }
     if (length && static_cast<std::int64_t>(body.size()) < *length) return {};
-    return BytesToText(body);
+    return BytesToText(std::move(body));
 }

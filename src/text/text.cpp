@@ -266,8 +266,10 @@ Text NumberToText(std::int32_t i) {
     return Text(buffer, result.ptr);
 }
 
-Text BytesToText(std::string_view bytes) {
-    return Text(bytes.substr(0, bytes.find('\0')));
+Text BytesToText(std::string bytes) {
+    const size_t zero = bytes.find('\0');
+    if (zero != std::string::npos) bytes.resize(zero);
+    return bytes;
 }
 
 Text ConcatText(std::initializer_list<std::string_view> pieces) {

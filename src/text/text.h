@@ -24,6 +24,7 @@ double ToNumber(std::string_view t);
 std::int32_t ToInt(double x);
 Text NumberToText(std::int32_t i);
 // The bytes up to the first zero byte.
-Text BytesToText(std::string_view bytes);
+// Taken by value so that a buffer moved in becomes the text without a second copy.
+Text BytesToText(std::string bytes);
 Text ConcatText(std::initializer_list<std::string_view> pieces);
 bool TextEquals(std::string_view a, std::string_view b);

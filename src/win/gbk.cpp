@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace {
 constexpr UINT GbkCodePage = 936;
 }
@@ -22,5 +24,5 @@ Text GbkFromWide(std::wstring_view wide) {
     WideCharToMultiByte(GbkCodePage, 0, wide.data(), static_cast<int>(wide.size()), gbk.data(), n,
                         nullptr, nullptr);
     // A text never holds a zero byte; a control's text may.
-    return BytesToText(gbk);
+    return BytesToText(std::move(gbk));
 }
