@@ -7,16 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 build=${CORVANTA_FUZZ_BUILD:-$root/build-fuzz}
 
-as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
-missing=()
-for p in clang libclang-rt-14-dev cmake ninja-build; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "fuzz: installing ${missing[*]}"
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+"$root/scripts/setup.sh"   # clang and its libFuzzer runtime are among its packages
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCORVANTA_FUZZ=ON -DCORVANTA_WINDOWS=OFF >/dev/null
 cmake --build "$build" -j2 --target text_fuzz
